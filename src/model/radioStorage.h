@@ -51,6 +51,13 @@ enum RadioInfoColumn : int {
     COL_RX_POINT_F1 = 14,
 };
 
+// ROW_MOBILE_KM columns beyond the K and M values.
+enum MobileKMColumn : int {
+    COL_KM_DAC_1 = 14,
+    COL_KM_DAC_2 = 15,
+    COL_KM_LOW_BAND = 16,
+};
+
 // Support flags, one per tuning procedure; numbers 2..28 as the radio image
 // has always numbered them (archives store them by number).
 enum SupportFlag : int {
