@@ -89,14 +89,16 @@ void radioStorage::setModelNumber(std::string_view reply) {
     }
     recognised = found >= 0;
     if (!recognised) {
-        modelNumber.assign(reply);
+        std::string text(reply);
+        text.resize(MODEL_REPLY_LENGTH, ' ');
+        modelNumber.assign(text);
         return;
     }
-    // Positions 10..15 keep the blanks (or whatever) the buffer held.
-    std::string text(modelNumber.view());
+    // Positions 10..15 hold blanks. They would keep whatever the buffer held,
+    // which is the blanks of the initial text, except after an unrecognised
+    // reply was kept whole; its tail must not linger behind a new model.
+    std::string text(reply.substr(static_cast<std::size_t>(found), MODEL_LENGTH));
     text.resize(MODEL_REPLY_LENGTH, ' ');
-    const auto parsed = reply.substr(static_cast<std::size_t>(found), MODEL_LENGTH);
-    std::copy(parsed.begin(), parsed.end(), text.begin());
     modelNumber.assign(text);
 }
 

@@ -170,12 +170,13 @@ public:
     int getRadioType() const { return getSoftpot(ROW_RADIO_INFO, COL_RADIO_TYPE); }
     void setRadioType(int value) { setSoftpot(ROW_RADIO_INFO, value, COL_RADIO_TYPE); }
 
-    // Model number: 16 characters; after a recognised reply the first 10 are
-    // the parsed model number and 10..15 keep what they held before.
+    // Model number: 16 characters. After a recognised reply the first 10 are
+    // the parsed model number and 10..15 blanks.
     std::string_view getModelNumber() const { return modelNumber.view(); }
     // Locates the model number in a 16-character reply by the model-prefix
-    // table. A reply without a known prefix is kept unchanged (so nothing is
-    // lost) and modelRecognised() turns false.
+    // table (positions 0..6, the last match wins). A reply without a known
+    // prefix is kept unchanged, blank padded to 16 (so nothing is lost), and
+    // modelRecognised() turns false so that callers can warn.
     void setModelNumber(std::string_view reply);
     bool modelRecognised() const { return recognised; }
     int spacingFromModelNumber() const;
