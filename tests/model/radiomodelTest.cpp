@@ -53,6 +53,7 @@ TEST(radiomodelTest, GroupsOfTheCatalogueModels) {
         {"group J and N", "T35N2B4BC1      ", "JN"},
         {"mobile F, K, M and T", "V42K7R3AM6      ", "FKMT"},
         {"mobile F and I", "V42R7R3AC6      ", "FI"},
+        {"mobile F, I and T", "V42R7R3AM6      ", "FIT"},
         {"mobile M only", "V48S7R3AM6      ", "M"},
         {"AA and pattern B", "AAV46E2TC1      ", "B"},
         {"AA and pattern D", "AAV46F27TC      ", "D"},
@@ -167,7 +168,7 @@ TEST(radiomodelTest, ChannelSpacingMaskFromUUIDOrRadioInfo) {
 TEST(radiomodelTest, CatalogueLettersOfOtherScreens) {
     const radiomodel m;
     radioStorage s;
-    s.setModelNumber("V42R7R3AC6      ");
+    s.setModelNumber("V42R7R3AM6      ");
     EXPECT_TRUE(m.isPABiasHighBand(s));
     s.setModelNumber("V42K7R3AM6      ");
     EXPECT_FALSE(m.isPABiasHighBand(s));
