@@ -7,7 +7,9 @@ namespace sbep {
 namespace {
 constexpr Byte NIBBLE_ESCAPE = 0x0F;
 
-bool isSingleByte(Byte header) { return (header >> 4) != NIBBLE_ESCAPE && (header & 0x0F) == 0; }
+bool isSingleByte(Byte header) {
+    return (header >> 4) != NIBBLE_ESCAPE && (header & 0x0F) == 0;
+}
 } // namespace
 
 std::size_t writeHeader(std::span<Byte> out, int opcode, std::size_t payloadLength) {
@@ -110,6 +112,16 @@ bool frameValid(std::span<const Byte> frame) {
         return false;
     }
     return frame[length - 1] == frameChecksum(frame.first(length - 1));
+}
+
+std::span<const Byte> framePayload(std::span<const Byte> frame) {
+    const std::size_t header = frameHeaderSize(frame);
+    if (header == 0 || header >= frame.size()) {
+        return {};
+    }
+    const std::size_t available = frame.size() - header;
+    const std::size_t length = framePayloadLength(frame);
+    return frame.subspan(header, length < available ? length : available);
 }
 
 } // namespace sbep

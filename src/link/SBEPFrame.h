@@ -43,5 +43,7 @@ std::size_t framePayloadLength(std::span<const Byte> frame);
 std::size_t frameHeaderSize(std::span<const Byte> frame);
 std::size_t frameLength(std::span<const Byte> frame);
 bool frameValid(std::span<const Byte> frame);
+// The payload bytes the header announces, cut to the bytes present.
+std::span<const Byte> framePayload(std::span<const Byte> frame);
 
 } // namespace sbep
