@@ -4,6 +4,8 @@
 // message interface.
 #pragma once
 
+#include <functional>
+
 class radioStorage;
 class radioOperations;
 struct ApplicationState;
@@ -14,4 +16,7 @@ struct ScreenContext {
     ApplicationState& state;
     radioOperations& operations;
     MessagePresenter& presenter;
+    // Runs the main window's Read Radio command (11842) to its end: the OK
+    // of a screen's serial-number mismatch prompt. Empty: nothing is read.
+    std::function<void()> readRadio = {};
 };
