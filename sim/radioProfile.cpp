@@ -169,8 +169,13 @@ void parseLine(radioProfile& p, const lineParser& lp, std::string_view key, std:
         if (!info) {
             lp.fail("softpot type " + std::to_string(type) + " is not one the radio knows");
         }
-        const auto v = static_cast<std::uint32_t>(lp.number(trim(value), info->maxValue, key));
-        (key == "limit" ? p.limits : p.autoTune)[type] = v;
+        auto& table = key == "limit" ? p.limits : p.autoTune;
+        if (trim(value) == "none") {
+            // Takes back what an extended profile set.
+            table.erase(type);
+            return;
+        }
+        table[type] = static_cast<std::uint32_t>(lp.number(trim(value), info->maxValue, key));
         return;
     }
     if (key == "memory") {

@@ -29,8 +29,9 @@ struct simSettings {
     // its byte arrived, each answer burst after its own transmission time.
     bool lineTime = false;
     int baud = 9600;
-    // A partial frame older than this is dropped (the PC gave up on it).
-    std::chrono::milliseconds idleReset{250};
+    // A partial frame older than this is dropped: the PC sends a request in
+    // one go, so a pause inside one means it was garbage or abandoned.
+    std::chrono::milliseconds idleReset{50};
     // A symbolic link to the device, made at start and removed at stop.
     std::string linkPath;
 };

@@ -27,7 +27,7 @@ namespace {
 """]
 for n in names:
     text = (here / (n + ".profile")).read_text()
-    out.append('constexpr const char* %s = R"profile(%s)profile";\n\n' % (var(n), text))
+    out.append('constexpr const char* %s =\n    R"profile(%s)profile";\n\n' % (var(n), text))
 out.append("constexpr std::pair<const char*, const char*> BUILT_IN[] = {\n")
 for n in names:
     out.append('    {"%s", %s},\n' % (n, var(n)))

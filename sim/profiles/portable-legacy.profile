@@ -19,7 +19,7 @@ all_points_write = no
 unsupported_types = 10 17 16 24 27 28
 unsupported_requests = 0x28        # baseband offsets live in the codeplug
 codeplug_level = 20
-autotune 7 = 0                     # no automatic squelch tuning
+autotune 7 = none                  # no automatic squelch tuning
 rssi_calibration = 44
 
 softpot 0 = 100 103 104 106 107 0 0
