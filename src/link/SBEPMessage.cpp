@@ -5,6 +5,8 @@
 #include "link/SerialTrace.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace sbep {
 
@@ -23,6 +25,11 @@ void SBEPMessage::FailurePause::take() {
 
 SBEPMessage::FailurePause SBEPMessage::begin(CommunicationInterface& port, ExchangeBuffer& buffer,
                                              Pause pause) {
+    // The echo, the ACK and at least one reply byte must fit the buffer.
+    if (frame_.size() + 2 > EXCHANGE_BUFFER_SIZE) {
+        throw std::length_error("request of " + std::to_string(frame_.size()) +
+                                " bytes does not fit the exchange buffer");
+    }
     buffer.clear();
     port.purgeInput();
     if (pause == Pause::LONG) {
