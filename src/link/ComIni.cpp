@@ -1,6 +1,7 @@
 #include "link/ComIni.h"
 
 #include "link/ProgramDirectory.h"
+#include "link/profileFields.h"
 
 #include <cstdio>
 
@@ -20,18 +21,11 @@ int readComIni(const std::string& path) {
     char text[READ_LIMIT];
     const std::size_t size = std::fread(text, 1, sizeof text, file);
     std::fclose(file);
-    std::size_t at = 0;
-    while (at < size && text[at] != ':') {
-        ++at;
-    }
-    ++at;
-    while (at < size && (text[at] == ' ' || text[at] == '\t')) {
-        ++at;
-    }
-    if (at >= size || text[at] < '0' || text[at] > '9') {
+    const auto field = readProfileField(std::string_view(text, size), 1, 1);
+    if (!field || field->empty() || (*field)[0] < '0' || (*field)[0] > '9') {
         return 0;
     }
-    return text[at] - '0';
+    return (*field)[0] - '0';
 }
 
 int readComIni() {
