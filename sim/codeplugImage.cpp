@@ -38,8 +38,8 @@ void appendEntries(sbep::Bytes& out, const codeplugBlockSpec& spec, const codepl
 }
 
 unsigned sumOf(const std::vector<std::uint8_t>& m, std::size_t from, std::size_t to) {
-    return std::accumulate(m.begin() + static_cast<std::ptrdiff_t>(from), m.begin() + static_cast<std::ptrdiff_t>(to),
-                           0u) &
+    return std::accumulate(m.begin() + static_cast<std::ptrdiff_t>(from),
+                           m.begin() + static_cast<std::ptrdiff_t>(to), 0u) &
            0xFF;
 }
 
@@ -61,7 +61,8 @@ sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& spec) {
     if (!spec.extended) {
         if (spec.records.size() != 1)
             throw std::invalid_argument("codeplug block: a simple block holds exactly one record");
-        out = {flags, static_cast<std::uint8_t>(spec.entrySize), fieldValue(spec.records[0].size(), "entry count")};
+        out = {flags, static_cast<std::uint8_t>(spec.entrySize),
+               fieldValue(spec.records[0].size(), "entry count")};
         appendEntries(out, spec, spec.records[0]);
     } else {
         const std::size_t firstCount = spec.records.empty() ? 0 : spec.records[0].size();
