@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/SBEPFrame.h"
+#include "link/SupportRecorder.h"
 
 #include <atomic>
 #include <chrono>
@@ -101,6 +102,13 @@ private:
     bool hungUp_ = false;
     std::condition_variable hungUpChanged_;
     std::thread thread_;
+};
+
+// Records the support flags an exchange sets ('+') and clears ('-').
+struct FakeRecorder : SupportRecorder {
+    std::vector<std::pair<char, int>> calls;
+    void setSupported(int flag) override { calls.emplace_back('+', flag); }
+    void clearSupported(int flag) override { calls.emplace_back('-', flag); }
 };
 
 } // namespace linktest
