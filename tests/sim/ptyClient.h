@@ -87,17 +87,22 @@ public:
         return ::poll(&p, 1, static_cast<int>(wait.count())) > 0 && (p.revents & POLLIN);
     }
 
-    // The line has gone (the radio closed its end).
+    // The line has gone (the radio closed its end); bytes that were still
+    // on their way are read and dropped.
     bool hungUp(std::chrono::milliseconds wait = WAIT) const {
-        pollfd p{fd_, POLLIN, 0};
-        if (::poll(&p, 1, static_cast<int>(wait.count())) <= 0) {
-            return false;
+        while (true) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, static_cast<int>(wait.count())) <= 0) {
+                return false;
+            }
+            if (p.revents & (POLLHUP | POLLERR)) {
+                return true;
+            }
+            sbep::Byte b;
+            if (::read(fd_, &b, 1) <= 0) {
+                return true;
+            }
         }
-        if (p.revents & (POLLHUP | POLLERR)) {
-            return true;
-        }
-        sbep::Byte b;
-        return ::read(fd_, &b, 1) <= 0;
     }
 
     struct exchangeResult {
