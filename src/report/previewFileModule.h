@@ -32,6 +32,9 @@ public:
     // Writes the report to `path` in full: into a temporary file beside it,
     // then renamed over it, so an earlier report is never left half written.
     reportWriteResult writeReport(const std::filesystem::path& path = REPORT_FILE_NAME);
+    // The same for a report text already made (the printing keeps the text
+    // it shows and writes the file from it).
+    static reportWriteResult writeText(const std::string& text, const std::filesystem::path& path);
 
 private:
     struct pointSection;

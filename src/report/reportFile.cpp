@@ -17,9 +17,12 @@ std::string failure(const std::filesystem::path& path, const std::string& reason
 } // namespace
 
 reportWriteResult previewFileModule::writeReport(const std::filesystem::path& path) {
+    return writeText(reportText(), path);
+}
+
+reportWriteResult previewFileModule::writeText(const std::string& text, const std::filesystem::path& path) {
     reportWriteResult result;
     result.path = path.string();
-    const std::string text = reportText();
 
     std::filesystem::path temporary = path;
     temporary += ".tmp";
