@@ -1,6 +1,7 @@
 #include "model/txAttnData.h"
 
 #include "model/RF_Frequency.h"
+#include "model/radiomodel.h"
 
 namespace {
 
@@ -71,4 +72,11 @@ void txVCOAttnData::programSinglePoint(const radioStorage& storage, EnhancedSBEP
 void txModAttnData::enterTestMode(int spacing, EnhancedSBEP& protocol) {
     protocol.setTestMode(TEST_MODE_MOD_BALANCE, TEST_MODE_SETTING, spacing);
     liveWriteVCOAttn(VCO_ATTN_OPEN, protocol);
+}
+
+int txModAttnData::spacingFor(const radioStorage& storage) {
+    const radiomodel model;
+    const bool narrow = model.isModelGroupA(storage) || model.isModelGroupB(storage) ||
+                        model.isModelGroupC(storage) || model.isModelGroupD(storage);
+    return narrow ? NARROW_SPACING : NORMAL_SPACING;
 }

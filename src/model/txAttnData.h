@@ -63,6 +63,10 @@ public:
                                        pointSide::TRANSMIT, pointGating::FIRST_POINT};
     static constexpr int MAX_VALUE = 63;
     static constexpr int VCO_ATTN_OPEN = 127;
+    // Third test-mode byte: 1 normally, 0 on the radios of model groups A to D.
+    static constexpr int NORMAL_SPACING = 1;
+    static constexpr int NARROW_SPACING = 0;
+    static int spacingFor(const radioStorage& storage);
 
     // (14, 2, spacing) with the bandwidth code 0..2, then the VCO
     // attenuation live at 127.
