@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (bboConfig::parse(bytes, parsed, error)) {
         bboConfig::file again;
         const auto encoded = bboConfig::encode(parsed);
-        if (!bboConfig::parse(encoded, again, error) || bboConfig::toPlain(again) != bboConfig::toPlain(parsed))
+        if (!bboConfig::parse(encoded, again, error) ||
+            bboConfig::toPlain(again) != bboConfig::toPlain(parsed))
             std::abort();
     } else if (error.rfind("line ", 0) != 0) {
         std::abort(); // every refusal names its line

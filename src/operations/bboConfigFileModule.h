@@ -37,9 +37,10 @@ struct bboPrepareResult {
 };
 
 namespace bboTexts {
-inline const UserMessage FILE_MISSING{"Baseband Offset Utility configuration file is missing.\nPlease contact "
-                                      "Corvane for latest configuration file.",
-                                      " NOTE", MessageIcon::Information};
+inline const UserMessage FILE_MISSING{
+    "Baseband Offset Utility configuration file is missing.\nPlease contact "
+    "Corvane for latest configuration file.",
+    " NOTE", MessageIcon::Information};
 inline const UserMessage FILE_UNREADABLE{"Unable to read Baseband Offset Utility configuration file", "Error",
                                          MessageIcon::Exclamation};
 inline const UserMessage UNSUPPORTED_VERSION{
@@ -50,9 +51,10 @@ inline const UserMessage CHECK_FAILED{
     MessageIcon::Exclamation};
 inline const UserMessage LABELS_FAILED{"Initializing data from configuration file failed", "Error",
                                        MessageIcon::Exclamation};
-inline const UserMessage NO_MATCH{"Unable to match data configuration to current radio.\nPlease contact Corvane "
-                                  "for latest Baseband Update configuration file.",
-                                  "Error", MessageIcon::Exclamation};
+inline const UserMessage NO_MATCH{
+    "Unable to match data configuration to current radio.\nPlease contact Corvane "
+    "for latest Baseband Update configuration file.",
+    "Error", MessageIcon::Exclamation};
 } // namespace bboTexts
 
 class bboConfigFileModule {

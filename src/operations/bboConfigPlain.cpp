@@ -246,7 +246,8 @@ bool fromPlain(std::string_view text, file& out, std::string& error) {
             std::copy(code.begin(), code.end(), x.modelCode.begin());
             x.modelLetter = letter[0];
             if (!numberField("check", x.checkAddress) || !numberField("min", x.checkMinimum) ||
-                !numberField("max", x.checkMaximum) || !numberField("block", x.blockAddress) || !noLeftovers())
+                !numberField("max", x.checkMaximum) || !numberField("block", x.blockAddress) ||
+                !noLeftovers())
                 return false;
             if (x.checkAddress < 0 || x.checkAddress > MAX_ADDRESS)
                 return fail("check address outside the radio's memory");
@@ -255,8 +256,8 @@ bool fromPlain(std::string_view text, file& out, std::string& error) {
             if (out.entries.empty())
                 return fail("label before the first entry");
             label l;
-            if (!numberField("offset", l.byteOffset) || !numberField("mask", l.mask) || !field("text", l.text) ||
-                !noLeftovers())
+            if (!numberField("offset", l.byteOffset) || !numberField("mask", l.mask) ||
+                !field("text", l.text) || !noLeftovers())
                 return false;
             if (l.byteOffset < 0 || l.byteOffset > 255 || l.mask < 0 || l.mask > 255)
                 return fail("offset and mask must be 0..255");

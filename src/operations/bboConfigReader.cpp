@@ -130,7 +130,8 @@ bool reader::readEntryHead(entry& e) {
     auto& f = e.fields;
     std::string code;
     std::string letter;
-    if (!readNumber(f.entryNumber) || !readText(MODEL_CODE_WIDTH, code) || !readText(MODEL_LETTER_WIDTH, letter))
+    if (!readNumber(f.entryNumber) || !readText(MODEL_CODE_WIDTH, code) ||
+        !readText(MODEL_LETTER_WIDTH, letter))
         return false;
     std::copy(code.begin(), code.end(), f.modelCode.begin());
     f.modelCode[MODEL_CODE_WIDTH] = '\0';

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <unistd.h>
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -66,9 +68,10 @@ bboConfig::entry entryOf(int number, const char* code, char letter, int checkAdd
 bboConfig::file sampleFile(int key = 1000) {
     bboConfig::file f;
     f.key = key;
-    f.entries.push_back(entryOf(1, "T21", 'C', 2, 0, 19, 0x0400, {{"CSQ Offset", 0, 15}, {"Tessaly", 0, 240}}));
     f.entries.push_back(
-        entryOf(2, "T21", 'C', 2, 20, 99, 0x0480, {{"CSQ Offset", 1, 15}, {"WNG (s)", 1, 240}, {"L", 2, 240}}));
+        entryOf(1, "T21", 'C', 2, 0, 19, 0x0400, {{"CSQ Offset", 0, 15}, {"Tessaly", 0, 240}}));
+    f.entries.push_back(entryOf(2, "T21", 'C', 2, 20, 99, 0x0480,
+                                {{"CSQ Offset", 1, 15}, {"WNG (s)", 1, 240}, {"L", 2, 240}}));
     f.entries.push_back(entryOf(3, "T31", 'M', 0x1234, 5, 5, 0x0500, {}));
     return f;
 }
@@ -86,7 +89,8 @@ struct prepared {
     checkMemory memory;
     bboPrepareResult result;
 
-    prepared(const Bytes& content, std::string_view model, std::uint8_t level = 10) : image(imageWithModel(model)) {
+    prepared(const Bytes& content, std::string_view model, std::uint8_t level = 10)
+        : image(imageWithModel(model)) {
         memory.bytes[2] = level;
         module.setContent(content);
         result = module.prepareFromContent(image, memory);
@@ -169,7 +173,8 @@ TEST(bboConfigTest, HostileFilesEndInAMessageNamingTheLine) {
         {"overlong number line", "1000\n" + std::string(100000, '1') + "\n", "line 2: line too long"},
         {"overlong blank line", std::string(5000, ' ') + "1\n", "line 1: line too long"},
         {"number beyond int", "0\n0\n99999999999\n", "line 3: number out of range"},
-        {"value less key beyond int", "-2000000000\n-2000000000\n2000000000\n", "line 3: number out of range"},
+        {"value less key beyond int", "-2000000000\n-2000000000\n2000000000\n",
+         "line 3: number out of range"},
         {"negative entry count", "10\n10\n9\n", "line 3: negative entry count"},
         {"count larger than the file", "10\n10\n1000000010\n", "the file ends here"},
         {"truncated in a text field", good.substr(0, 21), "ends inside a text field"},
@@ -195,7 +200,8 @@ TEST(bboConfigTest, DamagedFileGivesTheUnreadableMessageWithWhere) {
     const auto m = bboConfigFileModule::messageFor(p.result);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->caption, "Error");
-    EXPECT_EQ(m->text, "Unable to read Baseband Offset Utility configuration file\n(bbo.cfg line 3: number expected)");
+    EXPECT_EQ(m->text,
+              "Unable to read Baseband Offset Utility configuration file\n(bbo.cfg line 3: number expected)");
 }
 
 TEST(bboConfigTest, EntriesAreMatchedByCodeLetterAndCheckByte) {
@@ -295,7 +301,8 @@ TEST(bboConfigTest, TooManyLabelsCannotBeInitialised) {
     f.entries[0].labels.assign(21, {"X", 0, 15});
     prepared p(bboConfig::encode(f), "T21P5DKDC1", 10);
     EXPECT_EQ(p.result.status, bboPrepareStatus::LABELS_FAILED);
-    EXPECT_EQ(bboConfigFileModule::messageFor(p.result)->text, "Initializing data from configuration file failed");
+    EXPECT_EQ(bboConfigFileModule::messageFor(p.result)->text,
+              "Initializing data from configuration file failed");
 }
 
 TEST(bboConfigTest, RadiosWithTheRequestsGetTheFixedLabelsWithoutTheFile) {
@@ -329,8 +336,8 @@ TEST(bboConfigTest, MissingAndUnreadableFiles) {
     std::filesystem::remove(dir / "bbo.cfg");
 
     const Bytes content = bboConfig::encode(sampleFile());
-    std::ofstream(dir / "bbo.cfg", std::ios::binary).write(reinterpret_cast<const char*>(content.data()),
-                                                           static_cast<std::streamsize>(content.size()));
+    std::ofstream(dir / "bbo.cfg", std::ios::binary)
+        .write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
     memory.bytes[2] = 10;
     EXPECT_TRUE(module.prepare(dir.string(), image, memory).ok());
     std::filesystem::remove_all(dir);
@@ -345,12 +352,14 @@ TEST(bboConfigTest, PlainFormErrorsNameTheLine) {
     const Case cases[] = {
         {"unknown line", "key 1\nfoo\n", "line 2: unknown line 'foo'"},
         {"label first", "label offset=0 mask=15 text=\"A\"\n", "line 1: label before the first entry"},
-        {"code length", "entry 1 code=\"T2\" letter=C check=2 min=0 max=9 block=0\n", "line 1: code must have 3"},
+        {"code length", "entry 1 code=\"T2\" letter=C check=2 min=0 max=9 block=0\n",
+         "line 1: code must have 3"},
         {"missing field", "entry 1 code=T21 letter=C check=2 min=0 max=9\n", "line 1: entry needs block="},
         {"unknown field", "entry 1 code=T21 letter=C check=2 min=0 max=9 block=0 size=3\n",
          "line 1: unknown field 'size'"},
-        {"long label", "entry 1 code=T21 letter=C check=2 min=0 max=9 block=0\nlabel offset=0 mask=15 "
-                       "text=\"12345678901234567890123456\"\n",
+        {"long label",
+         "entry 1 code=T21 letter=C check=2 min=0 max=9 block=0\nlabel offset=0 mask=15 "
+         "text=\"12345678901234567890123456\"\n",
          "line 2: label text longer than 25"},
         {"open quote", "entry 1 code=\"T21 letter=C\n", "line 1: text without its closing quote"},
         {"bad number", "key 12a\n", "line 1: key takes one number"},
