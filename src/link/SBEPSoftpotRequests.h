@@ -18,7 +18,12 @@ enum SoftpotMode : Byte {
 
 class SBEPSoftpotRequest : public SBEPMessage {
 public:
-    int softpotType() const { return frame().size() > 2 ? frame()[2] : 0; }
+    // The first payload byte, behind the opcode and, in the long form (16 or
+    // more payload bytes), the 16-bit length.
+    int softpotType() const {
+        const std::size_t header = frameHeaderSize(frame());
+        return header > 0 && frame().size() > header ? frame()[header] : 0;
+    }
 
 protected:
     SBEPSoftpotRequest(int opcode, std::span<const Byte> payload) : SBEPMessage(opcode, payload) {}
