@@ -146,9 +146,9 @@ void radioBehaviour::reset() {
 }
 
 Bytes radioBehaviour::radioInfo(std::span<const Byte> payload) {
-    const Bytes none = unsupportedAnswer(sbep::buildFrame(REQ_RADIO_INFO, payload));
+    auto none = [&] { return unsupportedAnswer(sbep::buildFrame(REQ_RADIO_INFO, payload)); };
     if (payload.size() != 1) {
-        return none;
+        return none();
     }
     const radioProfile& r = state_.radio;
     Bytes reply{payload[0]};
@@ -172,7 +172,7 @@ Bytes radioBehaviour::radioInfo(std::span<const Byte> payload) {
         reply.push_back(r.regionalId);
         break;
     default:
-        return none;
+        return none();
     }
     return ackWithReply(REPLY_RADIO_INFO, reply);
 }
@@ -260,15 +260,15 @@ Bytes radioBehaviour::serialWrite(std::span<const Byte> payload) {
 
 // Read: item, group 1..3. Write: item, group 129..131, value.
 Bytes radioBehaviour::bbo(std::span<const Byte> payload) {
-    const Bytes none = unsupportedAnswer(sbep::buildFrame(REQ_BBO, payload));
+    auto none = [&] { return unsupportedAnswer(sbep::buildFrame(REQ_BBO, payload)); };
     if (payload.size() != 2 && payload.size() != 3) {
-        return none;
+        return none();
     }
     const bool write = payload.size() == 3;
     const int group = payload[1] - (write ? BBO_WRITE_GROUP_BASE : 0);
     const auto* item = std::find(std::begin(BBO_ITEMS), std::end(BBO_ITEMS), payload[0]);
     if (group < 1 || group > 3 || item == std::end(BBO_ITEMS)) {
-        return none;
+        return none();
     }
     const auto slot = static_cast<std::size_t>((group - 1) * 5 + (item - std::begin(BBO_ITEMS)));
     if (write) {
