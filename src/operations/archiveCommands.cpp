@@ -1,15 +1,8 @@
 #include "operations/archiveCommands.h"
 
 #include "operations/archiveMessages.h"
-
-std::string identityStatusText(const radioStorage& image) {
-    std::string text = "Radio Serial No :";
-    text += image.getSerialNumber();
-    text.append(95, ' ');
-    text += "Radio Model No: ";
-    text += image.getModelNumber();
-    return text;
-}
+#include "operations/radioOperationsMessages.h"
+#include "operations/radioStatusText.h"
 
 archiveLoadOutcome loadArchiveOnStart(fileModule& files, const std::filesystem::path& path,
                                       radioStorage& image, ApplicationState& state,
@@ -20,12 +13,12 @@ archiveLoadOutcome loadArchiveOnStart(fileModule& files, const std::filesystem::
     // The UUID belongs to a radio on the line, which an archive does not name.
     image.setUUID(archiveMessages::RESET_UUID);
     if (state.archiveLoaded) {
-        outcome.statusText = identityStatusText(image);
+        outcome.statusText = radioStatusText(image);
     } else {
         state.radioRead = false;
         image.setSerialNumber(archiveMessages::RESET_SERIAL);
         image.setModelNumber(archiveMessages::RESET_MODEL);
-        outcome.statusText = std::string(archiveMessages::NO_DATA_STATUS);
+        outcome.statusText = std::string(radioMessages::NO_RADIO_STATUS);
     }
     return outcome;
 }

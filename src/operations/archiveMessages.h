@@ -1,13 +1,12 @@
 // Every text the archive commands show, in one place, exactly as the
-// technician sees them.
+// technician sees them. The status bar texts are shared with Read Radio
+// (radioOperationsMessages.h, radioStatusText.h).
 #pragma once
 
 #include "operations/UserMessage.h"
 
 #include <string>
 #include <string_view>
-
-class radioStorage;
 
 namespace archiveMessages {
 
@@ -44,7 +43,3 @@ inline constexpr std::string_view FILE_PATTERN = "*.sfp";
 inline constexpr std::string_view DEFAULT_EXTENSION = "sfp";
 
 } // namespace archiveMessages
-
-// "Radio Serial No :%s", 95 blanks, "Radio Model No: %s" with the image's
-// texts: the status bar after a successful read or load.
-std::string identityStatusText(const radioStorage& image);
