@@ -316,17 +316,24 @@ TEST_F(ReportPrinting, PdfOfTheReportAndItsFirstPageForReview) {
     EXPECT_EQ(readFile(reportFile()), expectedReport());
     EXPECT_EQ(notifications, 0) << "a PDF is no print job";
 
-    // The first page as the PDF has it: A4 with 10 mm margins, at 150 dpi.
-    constexpr double dpi = 150;
+    // The first page as the PDF has it: A4 with 10 mm margins. The picture
+    // has 150 pixels per inch but tells the painter 1200, the PDF writer's
+    // resolution, so that the fonts are measured and the lines fall as in
+    // the PDF; the painter scales the result down to the picture.
+    constexpr double pictureDpi = 150;
+    constexpr double pdfDpi = 1200;
+    constexpr double scale = pictureDpi / pdfDpi;
     QImage page(QSize(1240, 1754), QImage::Format_RGB32);
-    page.setDotsPerMeterX(static_cast<int>(dpi / 0.0254));
-    page.setDotsPerMeterY(static_cast<int>(dpi / 0.0254));
+    page.setDotsPerMeterX(static_cast<int>(pdfDpi / 0.0254));
+    page.setDotsPerMeterY(static_cast<int>(pdfDpi / 0.0254));
     page.fill(Qt::white);
-    const double margin = 10 / 25.4 * dpi;
-    const reportPageLayout layout(QString::fromStdString(expectedReport()), page,
-                                  QSizeF(page.width() - 2 * margin, page.height() - 2 * margin));
+    const double margin = 10 / 25.4 * pdfDpi;
+    const QSizeF printable(210 / 25.4 * pdfDpi - 2 * margin, 297 / 25.4 * pdfDpi - 2 * margin);
+    const reportPageLayout layout(QString::fromStdString(expectedReport()), page, printable);
     EXPECT_EQ(pdfPageCount(written), layout.pageCount());
     QPainter painter(&page);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
     painter.translate(margin, margin);
     layout.drawPage(painter, 1);
     painter.end();

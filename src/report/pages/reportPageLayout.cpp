@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +44,8 @@ reportPageLayout::reportPageLayout(const QString& text, const QPaintDevice& devi
         height = FALLBACK_LINE_PIXELS * device.logicalDpiY() / SCREEN_DPI;
     ascent = metrics.ascent();
     tabStop = TAB_STOP_CHARACTERS * metrics.averageCharWidth();
-    pageWidth = printable.width();
+    if (!(tabStop > 0))
+        tabStop = TAB_STOP_CHARACTERS * height / 2;
     perPage = std::max(1, static_cast<int>(std::floor(printable.height() / height)));
 }
 
@@ -60,16 +60,23 @@ void reportPageLayout::drawPage(QPainter& painter, int page) const {
     painter.save();
     painter.setFont(reportFont);
     painter.setPen(Qt::black);
-    QTextOption option;
-    option.setTabStopDistance(tabStop);
-    option.setWrapMode(QTextOption::NoWrap);
+    // Tabs are expanded here rather than by the text engine, which scales
+    // tab distances with the device resolution.
+    const QFontMetricsF metrics(reportFont, painter.device());
     const qsizetype first = static_cast<qsizetype>(page - 1) * perPage;
     const qsizetype end = std::min<qsizetype>(lines.size(), first + perPage);
     for (qsizetype i = first; i < end; ++i) {
-        if (lines[i].isEmpty())
-            continue;
-        const QRectF row(0, static_cast<double>(i - first) * height, pageWidth, height);
-        painter.drawText(row, lines[i], option);
+        const double baseline = static_cast<double>(i - first) * height + ascent;
+        double x = 0;
+        const QStringList pieces = lines[i].split(QLatin1Char('\t'));
+        for (qsizetype k = 0; k < pieces.size(); ++k) {
+            if (k > 0)
+                x = (std::floor(x / tabStop + 1e-9) + 1) * tabStop;
+            if (!pieces[k].isEmpty()) {
+                painter.drawText(QPointF(x, baseline), pieces[k]);
+                x += metrics.horizontalAdvance(pieces[k]);
+            }
+        }
     }
     painter.restore();
 }

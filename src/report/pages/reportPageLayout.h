@@ -42,6 +42,5 @@ private:
     double height = 0;
     double tabStop = 0;
     double ascent = 0;
-    double pageWidth = 0;
     int perPage = 1;
 };
