@@ -20,6 +20,7 @@ int showCommand(std::span<const std::string> args);
 int simulateCommand(std::span<const std::string> args);
 int readCommand(std::span<const std::string> args);
 int programCommand(std::span<const std::string> args);
+int reportCommand(std::span<const std::string> args);
 
 namespace {
 
@@ -33,6 +34,7 @@ const cliCommand COMMANDS[] = {
     {"show", "print the identity and softpots of an archive (*.sfp)", showCommand},
     {"read", "read a radio's identity and softpots, optionally save them as an archive", readCommand},
     {"program", "write the softpots of an archive into the radio it was saved from", programCommand},
+    {"report", "write the softpot report of an archive (display.txt), optionally as PDF", reportCommand},
     {"simulate", "run the simulated radio on a pseudo-terminal (as veltra-radiosim)", simulateCommand},
 };
 
