@@ -94,13 +94,25 @@ TCommSetupDialog::TCommSetupDialog(QWidget* parent) : QDialog(parent) {
     // Where the environment or the simulated radio decides the device, the
     // file's entry does not apply for this run; say so.
     QStringList notes;
+    QString firstActive;
+    bool allSame = true;
     for (int n = 1; n <= PORTS; ++n) {
         const auto active = QString::fromStdString(comDevicePath(n));
         if (active != devices[static_cast<std::size_t>(n - 1)]->devicePath())
-            notes << tr("COM %1 opens %2 in this run").arg(n).arg(active);
+            notes << tr("COM %1 opens %2").arg(n).arg(active);
+        if (n == 1)
+            firstActive = active;
+        allSame = allSame && active == firstActive;
     }
-    overrides = new QLabel(notes.join(QStringLiteral("; ")), this);
-    overrides->setGeometry(du.rect(10, 73, width - 20, 10));
+    QString note = tr("Beside each COM port: the serial device it opens on this computer.");
+    if (notes.size() == PORTS && allSame)
+        note = tr("In this run every COM port opens %1.").arg(firstActive);
+    else if (!notes.isEmpty())
+        note = tr("In this run: %1.").arg(notes.join(QStringLiteral("; ")));
+    overrides = new QLabel(note, this);
+    overrides->setWordWrap(true);
+    overrides->setGeometry(du.rect(10, 73, width - 20, 12));
+    overrides->setToolTip(note);
 
     apply = new QPushButton(QStringLiteral("Apply "), this);
     apply->setGeometry(du.rect(10, 86, 50, 15));

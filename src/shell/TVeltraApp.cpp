@@ -3,6 +3,7 @@
 #include "link/ProgramDirectory.h"
 #include "link/SerialPortMap.h"
 #include "model/modelCatalogue.h"
+#include "report/print/reportPrinting.h"
 #include "shell/TVeltraMDIClient.h"
 #include "shell/TVeltraMainWindow.h"
 #include "shell/comPortAccess.h"
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QPrinter>
 
 namespace {
 
@@ -50,13 +50,20 @@ TVeltraApp::TVeltraApp(veltraOptions startOptions, const shellServices& ui)
         options.programDirectory = QCoreApplication::applicationDirPath().toStdString();
     setProgramDirectory(options.programDirectory);
     recent = std::make_unique<recentFilesList>(recentFilesList::FILE_NAME, RECENT_FILES);
+    reportPrinter = std::make_unique<reportPrinting>(services);
     // The screens are laid out for this face; where it is missing a serif of the same metrics stands in.
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
 TVeltraApp::~TVeltraApp() {
     shutDown();
-    veltraPrinter.reset();
+    if (radio) {
+        radio->stop();
+        for (int n = FIRST_PORT; n <= LAST_PORT; ++n)
+            clearComDeviceOverride(n);
+        radio.reset();
+    }
+    reportPrinter.reset();
     recent.reset();
     if (current == this)
         current = nullptr;
@@ -69,12 +76,6 @@ TVeltraApp* TVeltraApp::instance() {
 QString TVeltraApp::title() {
     return QString::fromUtf8(shellTexts::APPLICATION_TITLE.data(),
                              static_cast<qsizetype>(shellTexts::APPLICATION_TITLE.size()));
-}
-
-QPrinter& TVeltraApp::printer() {
-    if (!veltraPrinter)
-        veltraPrinter = std::make_unique<QPrinter>();
-    return *veltraPrinter;
 }
 
 bool TVeltraApp::startSimulation() {
@@ -103,6 +104,12 @@ int TVeltraApp::start() {
         std::make_unique<TVeltraMainWindow>(appState, services, options.programDirectory, radio != nullptr,
                                             radio ? QString::fromStdString(radio->devicePath()) : QString());
     TVeltraMDIClient* client = window->client();
+    client->setCommandHandler(CM_PRINTER_SETUP, [this, client] {
+        reportPrinter->printerSetup(client->image(), client->state(), window.get());
+    });
+    client->setCommandHandler(CM_PRINT_PREVIEW, [this, client] {
+        reportPrinter->printPreview(client->image(), client->state(), window.get());
+    });
     if (!client->initialiseComPort()) {
         window.reset();
         return EXIT_COM_INI_MISSING;
@@ -131,11 +138,5 @@ void TVeltraApp::shutDown() {
         window->close();
         window.reset();
         resetRadioIgnoringFailures();
-    }
-    if (radio) {
-        radio->stop();
-        for (int n = FIRST_PORT; n <= LAST_PORT; ++n)
-            clearComDeviceOverride(n);
-        radio.reset();
     }
 }

@@ -2,8 +2,8 @@
 // and runs the start-up steps in their order (com.ini, test open, tool bar and
 // status bar, the archive named on the command line), runs the message loop,
 // and at shut-down resets the radio with every failure ignored. It owns the
-// application state (openScreenId among it), the printer object, the print
-// job count and the recent-files list.
+// application state (openScreenId among it), the printing of the report
+// (with the printer object) and the recent-files list.
 //
 // `veltra --simulate[=PROFILE]` puts a simulated radio (sim/) on a
 // pseudo-terminal behind every COM port number for the run, so the program
@@ -20,8 +20,8 @@
 #include <memory>
 #include <string>
 
-class QPrinter;
 class TVeltraMainWindow;
+class reportPrinting;
 namespace sim {
 class simulatedRadio;
 }
@@ -53,7 +53,8 @@ public:
     int start();
     // start(), show the window maximised, the message loop, shutDown().
     int run();
-    // Closes the main window if it is open and resets the radio.
+    // Closes the main window if it is open and resets the radio (once). The
+    // simulated radio, if any, stops when the application object goes.
     void shutDown();
 
     TVeltraMainWindow* mainWindow() const { return window.get(); }
@@ -63,9 +64,9 @@ public:
     recentFilesList& recentFiles() { return *recent; }
     sim::simulatedRadio* simulatedRadio() const { return radio.get(); }
 
-    // Created on first use, deleted with the application.
-    QPrinter& printer();
-    int printJobs = 0;
+    // Printing and preview of the softpot report; it creates the printer
+    // object on first use and keeps it until the application goes.
+    reportPrinting& printing() { return *reportPrinter; }
 
     static TVeltraApp* instance();
     static QString title();
@@ -77,7 +78,7 @@ private:
     shellServices services;
     ApplicationState appState;
     std::unique_ptr<recentFilesList> recent;
-    std::unique_ptr<QPrinter> veltraPrinter;
+    std::unique_ptr<reportPrinting> reportPrinter;
     std::unique_ptr<sim::simulatedRadio> radio;
     std::unique_ptr<TVeltraMainWindow> window;
     bool shutDownDone = false;

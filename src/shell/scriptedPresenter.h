@@ -18,9 +18,15 @@ public:
         bool question = false;
     };
 
-    void show(const UserMessage& message) override { shown.push_back({message, false}); }
+    void show(const UserMessage& message) override {
+        shown.push_back({message, false});
+        if (onMessage)
+            onMessage(message);
+    }
     MessageAnswer ask(const UserMessage& message, MessageButtons) override {
         shown.push_back({message, true});
+        if (onMessage)
+            onMessage(message);
         if (answers.empty())
             return MessageAnswer::Ok;
         const auto a = answers.front();
@@ -51,6 +57,8 @@ public:
     std::deque<std::optional<std::string>> files;
     std::vector<fileDialogRequest> fileRequests;
     std::function<int(QDialog&)> onDialog;
+    // Called with every message as it is shown (to look at the window then).
+    std::function<void(const UserMessage&)> onMessage;
     std::vector<QDialog*> dialogsRun; // valid only while the dialog lives
 
 private:
