@@ -15,10 +15,8 @@ signals:
     void thumbRepeated();
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override {
-        const int before = sliderPosition();
-        QScrollBar::mouseMoveEvent(event);
-        if (isSliderDown() && sliderPosition() == before)
-            emit thumbRepeated();
-    }
+    void mouseMoveEvent(QMouseEvent* event) override;
+    // A thumb of fixed size, as the classic scroll bar has, instead of one
+    // that grows with the page step.
+    void initStyleOption(QStyleOptionSlider* option) const override;
 };

@@ -2,10 +2,10 @@
 // spinner, field and button events reach the pattern's operations.
 #include "screens/TuningScreen.h"
 
-#include "link/cominit.h"
 #include "model/RF_Frequency.h"
 #include "model/radioStorage.h"
 #include "operations/ApplicationState.h"
+#include "operations/radioConnection.h"
 #include "screens/ScreenTexts.h"
 #include "screens/TTuningSlider.h"
 #include "screens/TVeltraEditBox.h"
@@ -185,11 +185,12 @@ void TuningScreen::buildRow(int row) {
     c.slider->setEnabled(false);
 
     c.working = new TVeltraEditBox(context_.presenter, *c.slider, minimum_, maximum_, this);
-    c.working->setGeometry(scaled(560, y, 60, FIELD_HEIGHT));
+    // (560, y, 60, 20) less the part the spinner takes at its right edge, as an
+    // up-down control narrows the field it is attached to.
+    c.working->setGeometry(scaled(560, y, 49, FIELD_HEIGHT));
     c.working->setEnabled(false);
 
     c.spinner = new TVeltraSpinner(*c.working, this);
-    // Attached to the field's right edge, as an up-down control takes its buddy's place.
     c.spinner->setGeometry(scaled(609, y, 20, FIELD_HEIGHT));
     c.spinner->setRange(minimum_, maximum_);
     c.spinner->setEnabled(false);

@@ -22,7 +22,7 @@
 #include <string>
 
 class EnhancedSBEP;
-class cominit;
+class radioConnection;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -200,7 +200,7 @@ private:
     bool opened_ = false;       // open() ran
     bool radioReached_ = false; // the opening sequence got a connection
 
-    std::unique_ptr<cominit> connection_;
+    std::unique_ptr<radioConnection> connection_;
     bool connectionOpen_ = false;
     bool closePending_ = false;
 

@@ -4,14 +4,13 @@
 #include "screens/TuningScreen.h"
 
 #include "link/LinkErrors.h"
-#include "link/cominit.h"
+#include "link/ProgramDirectory.h"
 #include "model/RF_Frequency.h"
 #include "model/radioStorage.h"
 #include "operations/ApplicationState.h"
-#if __has_include("operations/radioOperations.h")
+#include "operations/radioCommands.h"
+#include "operations/radioConnection.h"
 #include "operations/radioOperations.h"
-#define VELTRA_HAVE_RADIO_OPERATIONS 1
-#endif
 #include "screens/ScreenTexts.h"
 #include "screens/TTuningSlider.h"
 #include "screens/TVeltraEditBox.h"
@@ -37,7 +36,7 @@ bool TuningScreen::openConnection() {
     if (connectionOpen_ || closePending_)
         return true;
     try {
-        connection_ = std::make_unique<cominit>();
+        connection_ = context_.operations.connector().connect();
     } catch (const Exception&) {
         // Whatever stops the port from opening, the technician's remedy is the
         // same: free the port.
@@ -65,17 +64,7 @@ void TuningScreen::showCommunicationError() {
 }
 
 bool TuningScreen::serialMatches() {
-#ifdef VELTRA_HAVE_RADIO_OPERATIONS
-    return context_.operations.verifySerialNo(context_.image, radio());
-#else
-    EnhancedSBEP::ReplyBuffer reply{};
-    radio().readSerialNumber(reply);
-    const std::string_view stored = context_.image.getSerialNumber();
-    for (std::size_t i = 0; i < radioStorage::SERIAL_LENGTH; ++i)
-        if (i >= stored.size() || reply[3 + i] != static_cast<std::uint8_t>(stored[i]))
-            return false;
-    return true;
-#endif
+    return radioOperations::verifySerialNo(context_.image, radio());
 }
 
 bool TuningScreen::checkSerial() {
@@ -91,8 +80,21 @@ void TuningScreen::onSerialMismatch() {
                              std::string(screenTexts::MISMATCH_CAPTION), MessageIcon::Information};
     if (context_.presenter.ask(prompt, MessageButtons::OkCancel) != MessageAnswer::Ok)
         return;
-    if (context_.readRadio)
+    if (context_.readRadio) {
         context_.readRadio();
+    } else {
+        // Without a main window: the same command, without its progress window.
+        NoProgress progress;
+        radioCommandContext read{context_.image,
+                                 context_.state,
+                                 context_.operations,
+                                 context_.presenter,
+                                 progress,
+                                 programDirectory(),
+                                 {},
+                                 {}};
+        readRadioCommand(read);
+    }
     if (setupDone_)
         setupFields();
 }

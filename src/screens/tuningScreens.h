@@ -5,6 +5,9 @@
 // screen's number is then in openScreenId, or 0 when it refused to open.
 #pragma once
 
+#include "screens/TTuningSlider.h"
+#include "screens/TVeltraEditBox.h"
+#include "screens/TVeltraSpinner.h"
 #include "screens/attenuationWindows.h"
 #include "screens/receiveWindows.h"
 #include "screens/singleValueWindows.h"
