@@ -168,7 +168,7 @@ sim::radioProfile withModel(sim::radioProfile p, const std::string& model10) {
 
 harness::harness(sim::radioProfile p)
     : profile(std::move(p)),
-      timing(LinkTiming{std::chrono::microseconds{300}, std::chrono::microseconds{300}}), radio(profile),
+      timing(LinkTiming{std::chrono::milliseconds{25}, std::chrono::milliseconds{25}}), radio(profile),
       programDirectory(uniqueDirectory()) {
     application();
     radio.start();

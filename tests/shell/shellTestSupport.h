@@ -91,7 +91,7 @@ protected:
         for (int n = 0; n <= 9; ++n)
             setComDeviceOverride(n, (dir / "no-radio-here").string());
         timing = std::make_unique<ScopedLinkTiming>(
-            LinkTiming{std::chrono::microseconds(500), std::chrono::microseconds(500)});
+            LinkTiming{std::chrono::milliseconds(25), std::chrono::milliseconds(25)});
     }
 
     void TearDown() override {
