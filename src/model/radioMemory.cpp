@@ -23,5 +23,11 @@ void sbepRadioMemory::read(std::uint32_t address, std::span<std::uint8_t> dest) 
 }
 
 void sbepRadioMemory::write(std::uint32_t address, std::span<const std::uint8_t> source) {
-    link.writeMemory(source, address);
+    // The link may take fewer bytes in one write request than a caller
+    // hands over (the codeplug writes 38); the rest follows in further
+    // requests at the following addresses.
+    const std::size_t most = EnhancedSBEP::MAX_MEMORY_TRANSFER;
+    for (std::size_t at = 0; at < source.size(); at += most)
+        link.writeMemory(source.subspan(at, std::min(most, source.size() - at)),
+                         address + static_cast<std::uint32_t>(at));
 }

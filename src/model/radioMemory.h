@@ -27,6 +27,7 @@ public:
     // carries fewer bytes than asked for raises BadReply rather than handing
     // back whatever the reply buffer held before.
     void read(std::uint32_t address, std::span<std::uint8_t> dest) override;
+    // In as few requests as the link allows.
     void write(std::uint32_t address, std::span<const std::uint8_t> source) override;
 
 private:
