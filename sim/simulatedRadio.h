@@ -29,9 +29,10 @@ struct simSettings {
     // its byte arrived, each answer burst after its own transmission time.
     bool lineTime = false;
     int baud = 9600;
-    // A partial frame older than this is dropped: the PC sends a request in
-    // one go, so a pause inside one means it was garbage or abandoned.
-    std::chrono::milliseconds idleReset{50};
+    // A partial frame older than this is dropped as garbage or abandoned.
+    // The PC hands a request over byte by byte, and a busy PC can pause
+    // between two bytes for tens of milliseconds, so the limit is generous.
+    std::chrono::milliseconds idleReset{500};
     // A symbolic link to the device, made at start and removed at stop.
     std::string linkPath;
 };
