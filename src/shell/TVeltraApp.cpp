@@ -120,15 +120,6 @@ int TVeltraApp::start() {
     return 0;
 }
 
-int TVeltraApp::run() {
-    if (const int failed = start())
-        return failed;
-    window->showMaximized();
-    const int status = QCoreApplication::exec();
-    shutDown();
-    return status;
-}
-
 void TVeltraApp::shutDown() {
     if (shutDownDone)
         return;

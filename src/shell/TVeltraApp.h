@@ -51,8 +51,6 @@ public:
     // Start-up steps up to the message loop (the main window is built but
     // not shown). 0, or the exit status the process must end with.
     int start();
-    // start(), show the window maximised, the message loop, shutDown().
-    int run();
     // Closes the main window if it is open and resets the radio (once). The
     // simulated radio, if any, stops when the application object goes.
     void shutDown();

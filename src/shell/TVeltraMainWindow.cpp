@@ -1,6 +1,7 @@
 #include "shell/TVeltraMainWindow.h"
 
 #include "link/SerialTrace.h"
+#include "shell/THelpViewer.h"
 #include "shell/TVeltraMDIClient.h"
 #include "shell/commandTable.h"
 #include "shell/shellResources.h"
@@ -242,5 +243,7 @@ void TVeltraMainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (THelpViewer* help = mdiClient->helpViewer())
+        help->close();
     event->accept();
 }
