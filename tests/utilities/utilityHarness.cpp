@@ -83,7 +83,7 @@ void pressKey(QWidget* widget, int key) {
 
 harness::harness(sim::radioProfile p)
     : profile(std::move(p)),
-      timing(LinkTiming{std::chrono::microseconds{300}, std::chrono::microseconds{300}}), radio(profile),
+      timing(LinkTiming{std::chrono::milliseconds{25}, std::chrono::milliseconds{25}}), radio(profile),
       programDirectory(uniqueDirectory()) {
     application();
     radio.start();
