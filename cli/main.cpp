@@ -18,6 +18,7 @@ using cliRun = int (*)(std::span<const std::string> args);
 
 int showCommand(std::span<const std::string> args);
 int simulateCommand(std::span<const std::string> args);
+int bboCfgCommand(std::span<const std::string> args);
 int readCommand(std::span<const std::string> args);
 int programCommand(std::span<const std::string> args);
 int reportCommand(std::span<const std::string> args);
@@ -36,6 +37,7 @@ const cliCommand COMMANDS[] = {
     {"program", "write the softpots of an archive into the radio it was saved from", programCommand},
     {"report", "write the softpot report of an archive (display.txt), optionally as PDF", reportCommand},
     {"simulate", "run the simulated radio on a pseudo-terminal (as veltra-radiosim)", simulateCommand},
+    {"bbo-cfg", "decode bbo.cfg into its plain form, or encode a plain form into bbo.cfg", bboCfgCommand},
 };
 
 void usage(std::ostream& out) {
