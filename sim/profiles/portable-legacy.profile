@@ -19,6 +19,12 @@ all_points_write = no
 unsupported_types = 10 17 16 24 27 28
 unsupported_requests = 0x28        # baseband offsets live in the codeplug
 codeplug_level = 20
+# The baseband offsets in the codeplug, where bbo.cfg (entry 2: level 20 on)
+# finds them: a block at 0x0480 with a simple header, five bytes per channel
+# spacing and no check bytes; as a group O radio it keeps a 2-byte sum of
+# its codeplug at 766 instead.
+memory 0x0480 = 0x00 0x05 0x03  0x3C 0x5A 0x7B 0x9C 0xA7  0x3C 0x5A 0x7B 0x9C 0xA7  0x4D 0x6B 0x8C 0xAD 0xB7
+memory 766 = 0x07 0x50
 autotune 7 = none                  # no automatic squelch tuning
 rssi_calibration = 44
 

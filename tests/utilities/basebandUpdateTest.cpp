@@ -269,6 +269,19 @@ TEST(basebandCodeplugTest, GroupORadioKeepsTheTwoByteSum) {
     screenshot(*w, "baseband-offset-update-codeplug.png");
 }
 
+TEST(basebandCodeplugTest, ShippedLegacyRadioAndShippedConfigurationGoTogether) {
+    bboFixture f(sim::radioProfile::builtIn("portable-legacy"));
+    f.h.installBBOConfig();
+    auto w = f.open();
+    ASSERT_TRUE(w) << (f.h.presenter.texts().empty() ? "" : f.h.presenter.texts().back());
+    EXPECT_EQ(defaultText(*w, 0), "921 Hz");  // 0x3C low
+    EXPECT_EQ(defaultText(*w, 8), "1215 Hz"); // 0xA7 high
+    f.choose(*w, 8, "28 Hz");
+    w->updateRadio();
+    EXPECT_EQ(f.h.memory(0x0480 + 3 + 4, 1), std::vector<std::uint8_t>{0x77});
+    EXPECT_EQ(f.h.memory(SUM_ADDRESS, 2), (std::vector<std::uint8_t>{0x07, 0x50 - 0x30}));
+}
+
 TEST(basebandCodeplugTest, CheckBytesStayRightInEveryLayout) {
     struct Case {
         const char* name;
