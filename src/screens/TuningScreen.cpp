@@ -12,6 +12,7 @@
 #include "screens/TVeltraSpinner.h"
 #include "screens/screenPictures.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
@@ -69,7 +70,7 @@ TuningScreen::TuningScreen(const ScreenContext& context, const screenDescription
 TuningScreen::~TuningScreen() {
     thumbTimer_.stop();
     queuedThumbRow_.reset();
-    if (opened_)
+    if (opened_ && !restored_)
         restoreRadio();
 }
 
@@ -91,6 +92,7 @@ QRect TuningScreen::scaled(int x, int y, int w, int h) const {
 
 bool TuningScreen::open() {
     buildControls();
+    move(windowRect().topLeft());
     opened_ = true;
     context_.state.openScreenId = description_.number;
     prepareRadio();
@@ -223,6 +225,22 @@ void TuningScreen::buildRow(int row) {
 }
 
 // ---- Events to operations ---------------------------------------------------
+
+void TuningScreen::closeEvent(QCloseEvent* event) {
+    // An action that waits for the read of a new radio pumps events; the
+    // window must outlive it.
+    if (busy_ != 0) {
+        event->ignore();
+        return;
+    }
+    // A closed frame is deleted later, when the radio image and the
+    // connection it is reached through may be gone already: restore now.
+    flushThumbTrack();
+    thumbTimer_.stop();
+    if (opened_ && !restored_)
+        restoreRadio();
+    QWidget::closeEvent(event);
+}
 
 void TuningScreen::sliderAction(int row, int action) {
     sliderCode code = sliderCode::OTHER;

@@ -112,6 +112,7 @@ protected:
     // More controls, built after the rows; and their part of the setup.
     virtual void buildExtras() {}
     virtual void setupExtras() {}
+    void closeEvent(QCloseEvent* event) override;
 
     // ---- Helpers for screen classes ---------------------------------------
     const ScreenContext& context() const { return context_; }
@@ -199,6 +200,7 @@ private:
     bool setupDone_ = false;
     bool opened_ = false;       // open() ran
     bool radioReached_ = false; // the opening sequence got a connection
+    bool restored_ = false;     // restoreRadio ran
 
     std::unique_ptr<radioConnection> connection_;
     bool connectionOpen_ = false;

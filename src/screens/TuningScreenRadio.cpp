@@ -463,6 +463,7 @@ void TuningScreen::program() {
 // ---- Closing --------------------------------------------------------------------
 
 void TuningScreen::restoreRadio() {
+    restored_ = true;
     context_.state.openScreenId = 0;
     // A screen whose opening never reached the port has nothing to undo (and
     // the port message was shown already).

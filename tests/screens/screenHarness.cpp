@@ -167,9 +167,8 @@ sim::radioProfile withModel(sim::radioProfile p, const std::string& model10) {
 }
 
 harness::harness(sim::radioProfile p)
-    : profile(std::move(p)),
-      timing(LinkTiming{std::chrono::milliseconds{25}, std::chrono::milliseconds{25}}), radio(profile),
-      programDirectory(uniqueDirectory()) {
+    : profile(std::move(p)), timing(LinkTiming{std::chrono::milliseconds{25}, std::chrono::milliseconds{25}}),
+      radio(profile), programDirectory(uniqueDirectory()) {
     application();
     radio.start();
     setComDeviceOverride(SIM_COM_PORT, radio.devicePath());
