@@ -3,6 +3,7 @@
 #include "shellTestSupport.h"
 
 #include "link/SerialPortMap.h"
+#include "screens/tuningScreens.h"
 #include "sim/simulatedRadio.h"
 
 #include <QAction>
@@ -147,4 +148,27 @@ TEST_F(radioCommandsTest, ProgramAllAsksThenWritesTheImage) {
     client()->runCommand(CM_PROGRAM_ALL);
     EXPECT_TRUE(shown("Radio successfully programmed!!"));
     EXPECT_TRUE(app->state().radioRead);
+}
+
+// A tuning screen of the screens directory through the registry: the shell
+// hands it the image, state and presenter, wraps it with the row's caption,
+// and the screen's own number guards the one-screen rule until it closes.
+TEST_F(radioCommandsTest, TuningScreenOpensThroughTheRegistryAfterARead) {
+    ASSERT_EQ(startSimulated("portable"), 0);
+    client()->runCommand(CM_READ_RADIO);
+    ASSERT_TRUE(app->state().radioRead);
+    client()->registry().add(CM_REF_OSC_WARP, tuningScreen<TRefOscWarpWindow>());
+    ASSERT_TRUE(client()->isCommandEnabled(CM_REF_OSC_WARP));
+    const int resets = app->simulatedRadio()->resetCount();
+    client()->runCommand(CM_REF_OSC_WARP);
+    ASSERT_EQ(client()->subWindowList().size(), 1);
+    EXPECT_EQ(client()->subWindowList().front()->windowTitle(), "Reference Oscillator Warp");
+    EXPECT_EQ(app->state().openScreenId, 1);
+    EXPECT_FALSE(client()->isCommandEnabled(CM_READ_RADIO));
+    saveScreenshot(*window(), "main-window-with-tuning-screen.png");
+
+    client()->subWindowList().front()->close();
+    EXPECT_TRUE(processUntil([&] { return app->state().openScreenId == 0; }));
+    EXPECT_TRUE(client()->subWindowList().isEmpty());
+    EXPECT_GT(app->simulatedRadio()->resetCount(), resets); // the screen restored the radio
 }

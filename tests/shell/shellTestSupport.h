@@ -44,8 +44,11 @@ inline QApplication& qtApp() {
 inline bool processUntil(const std::function<bool()>& done, int limitMs = 20000) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < limitMs)
+    while (!done() && t.elapsed() < limitMs) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Outside a running event loop deleteLater() waits for this.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     return done();
 }
 
