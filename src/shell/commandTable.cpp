@@ -386,14 +386,15 @@ ruleTerms makeRuleTerms(const radioStorage& image, const ApplicationState& state
     t.specialIC = model.hasSpecialICVersion(image);
     const auto modelNumber = image.getModelNumber();
     t.modelChar3 = modelNumber.size() > 3 ? modelNumber[3] : '\0';
-    bool (radiomodel::*tests[14])(const radioStorage&)
-        const = {&radiomodel::isModelGroupA, &radiomodel::isModelGroupB, &radiomodel::isModelGroupC,
-                 &radiomodel::isModelGroupD, &radiomodel::isModelGroupE, &radiomodel::isModelGroupF,
-                 &radiomodel::isModelGroupG, &radiomodel::isModelGroupH, &radiomodel::isModelGroupI,
-                 &radiomodel::isModelGroupJ, &radiomodel::isModelGroupK, &radiomodel::isModelGroupL,
-                 &radiomodel::isModelGroupM, &radiomodel::isModelGroupN};
-    for (int g = 0; g < 14; ++g)
-        t.group[g] = (model.*tests[g])(image);
+    const bool groups[] = {
+        model.isModelGroupA(image), model.isModelGroupB(image), model.isModelGroupC(image),
+        model.isModelGroupD(image), model.isModelGroupE(image), model.isModelGroupF(image),
+        model.isModelGroupG(image), model.isModelGroupH(image), model.isModelGroupI(image),
+        model.isModelGroupJ(image), model.isModelGroupK(image), model.isModelGroupL(image),
+        model.isModelGroupM(image), model.isModelGroupN(image),
+    };
+    static_assert(std::size(groups) == std::size(t.group));
+    std::copy(std::begin(groups), std::end(groups), std::begin(t.group));
     return t;
 }
 
