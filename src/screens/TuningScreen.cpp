@@ -55,8 +55,12 @@ QString fromText(std::string_view text) {
 
 TuningScreen::TuningScreen(const ScreenContext& context, const screenDescription& description,
                            QWidget* parent)
-    : QWidget(parent), context_(context), description_(description), minimum_(description.minimum),
-      maximum_(description.maximum), font_(makeScreenFont()) {
+    : TRadioScreen(context,
+                   {description.number, description.title, description.caption, description.mismatchPrompt,
+                    description.restore},
+                   parent),
+      description_(description), minimum_(description.minimum), maximum_(description.maximum),
+      font_(makeScreenFont()) {
     // A font larger than the one the places were made for would not fit the
     // 20-pixel fields; everything grows by the same factor then.
     const QFontMetrics metrics(font_);
@@ -64,21 +68,11 @@ TuningScreen::TuningScreen(const ScreenContext& context, const screenDescription
     thumbTimer_.setSingleShot(true);
     thumbTimer_.setInterval(0);
     connect(&thumbTimer_, &QTimer::timeout, this, &TuningScreen::runQueuedThumbTrack);
-    setWindowTitle(title());
 }
 
 TuningScreen::~TuningScreen() {
     thumbTimer_.stop();
     queuedThumbRow_.reset();
-    if (opened_ && !restored_)
-        restoreRadio();
-}
-
-QString TuningScreen::caption() const {
-    return QString::fromUtf8(description_.caption);
-}
-QString TuningScreen::title() const {
-    return QString::fromUtf8(description_.title);
 }
 
 QRect TuningScreen::windowRect() const {
@@ -93,11 +87,10 @@ QRect TuningScreen::scaled(int x, int y, int w, int h) const {
 bool TuningScreen::open() {
     buildControls();
     move(windowRect().topLeft());
-    opened_ = true;
-    context_.state.openScreenId = description_.number;
+    claimScreenNumber();
     prepareRadio();
     setupFields();
-    return context_.state.openScreenId != 0;
+    return state().openScreenId != 0;
 }
 
 std::string TuningScreen::formatText(const char* format) const {
@@ -130,12 +123,7 @@ void TuningScreen::buildControls() {
         pttButton_ = new QPushButton(fromText(screenTexts::PTT_BUTTON), this);
         pttButton_->setGeometry(scaled(20, layout.buttonY, 100, 30));
         pttButton_->setIcon(pttPicture());
-        connect(pttButton_, &QPushButton::clicked, this, [this] {
-            if (beginAction()) {
-                togglePTT();
-                endAction();
-            }
-        });
+        connect(pttButton_, &QPushButton::clicked, this, [this] { runAction([&] { togglePTT(); }); });
     }
     programButton_ = new QPushButton(fromText(screenTexts::PROGRAM_BUTTON), this);
     const int programX = description_.transmit() ? 130 : 20;
@@ -145,12 +133,7 @@ void TuningScreen::buildControls() {
         if (button)
             button->setIconSize(scaled(0, 0, 25, 25).size());
     }
-    connect(programButton_, &QPushButton::clicked, this, [this] {
-        if (beginAction()) {
-            program();
-            endAction();
-        }
-    });
+    connect(programButton_, &QPushButton::clicked, this, [this] { runAction([&] { program(); }); });
 
     statusLine_ = new QLineEdit(this);
     statusLine_->setReadOnly(true);
@@ -186,7 +169,7 @@ void TuningScreen::buildRow(int row) {
     c.slider->setPageStep(10);
     c.slider->setEnabled(false);
 
-    c.working = new TVeltraEditBox(context_.presenter, *c.slider, minimum_, maximum_, this);
+    c.working = new TVeltraEditBox(presenter(), *c.slider, minimum_, maximum_, this);
     // (560, y, 60, 20) less the part the spinner takes at its right edge, as an
     // up-down control narrows the field it is attached to.
     c.working->setGeometry(scaled(560, y, 49, FIELD_HEIGHT));
@@ -203,43 +186,23 @@ void TuningScreen::buildRow(int row) {
     connect(c.slider, &TTuningSlider::thumbRepeated, this, [this, row] { queueThumbTrack(row); });
     connect(c.slider, &QScrollBar::sliderReleased, this, [this, row] {
         flushThumbTrack();
-        if (beginAction()) {
-            onEndScroll(row);
-            endAction();
-        }
+        runAction([&] { onEndScroll(row); });
     });
     connect(c.spinner, &TVeltraSpinner::endScroll, this, [this, row] {
         flushThumbTrack();
-        if (beginAction()) {
-            onSpinnerEnd(row);
-            endAction();
-        }
+        runAction([&] { onSpinnerEnd(row); });
     });
     connect(c.working, &TVeltraEditBox::valueEntered, this, [this, row] {
         flushThumbTrack();
-        if (beginAction()) {
-            onValueEntered(row);
-            endAction();
-        }
+        runAction([&] { onValueEntered(row); });
     });
 }
 
 // ---- Events to operations ---------------------------------------------------
 
-void TuningScreen::closeEvent(QCloseEvent* event) {
-    // An action that waits for the read of a new radio pumps events; the
-    // window must outlive it.
-    if (busy_ != 0) {
-        event->ignore();
-        return;
-    }
-    // A closed frame is deleted later, when the radio image and the
-    // connection it is reached through may be gone already: restore now.
+void TuningScreen::aboutToClose() {
     flushThumbTrack();
     thumbTimer_.stop();
-    if (opened_ && !restored_)
-        restoreRadio();
-    QWidget::closeEvent(event);
 }
 
 void TuningScreen::sliderAction(int row, int action) {
@@ -269,10 +232,7 @@ void TuningScreen::sliderAction(int row, int action) {
         return;
     }
     flushThumbTrack();
-    if (beginAction()) {
-        onSlider(row, code);
-        endAction();
-    }
+    runAction([&] { onSlider(row, code); });
 }
 
 void TuningScreen::queueThumbTrack(int row) {
@@ -286,13 +246,11 @@ void TuningScreen::queueThumbTrack(int row) {
 void TuningScreen::runQueuedThumbTrack() {
     if (!queuedThumbRow_)
         return;
-    if (busy_ != 0)
+    if (actionRunning())
         return; // picked up again when the running action ends
     const int row = *queuedThumbRow_;
     queuedThumbRow_.reset();
-    beginAction();
-    onSlider(row, sliderCode::THUMB_TRACK);
-    endAction();
+    runAction([&] { onSlider(row, sliderCode::THUMB_TRACK); });
 }
 
 void TuningScreen::flushThumbTrack() {
@@ -300,34 +258,21 @@ void TuningScreen::flushThumbTrack() {
     runQueuedThumbTrack();
 }
 
-bool TuningScreen::beginAction() {
+void TuningScreen::actionEnded() {
     // Only the drag timer can arrive while an action runs (message boxes and
-    // the read's progress window pump events); everything else waits its turn
-    // behind the blocking exchange.
-    if (busy_ != 0)
-        return false;
-    ++busy_;
-    return true;
-}
-
-void TuningScreen::endAction() {
-    --busy_;
-    if (busy_ == 0 && queuedThumbRow_ && !thumbTimer_.isActive())
+    // the read's progress window run events); it is picked up here.
+    if (queuedThumbRow_ && !thumbTimer_.isActive())
         thumbTimer_.start();
 }
 
 // ---- Small helpers ------------------------------------------------------------
 
-void TuningScreen::report(const UserMessage& message) const {
-    context_.presenter.show(message);
-}
-
 int TuningScreen::storedValue(int row) const {
-    return context_.image.getSoftpot(description_.softpotRow, cellColumn(row));
+    return image().getSoftpot(description_.softpotRow, cellColumn(row));
 }
 
 void TuningScreen::storeValue(int row, int value) {
-    context_.image.setSoftpot(description_.softpotRow, value, cellColumn(row));
+    image().setSoftpot(description_.softpotRow, value, cellColumn(row));
 }
 
 void TuningScreen::showDefault(int row, int value) {
@@ -336,7 +281,7 @@ void TuningScreen::showDefault(int row, int value) {
 
 double TuningScreen::frequencyMHz(int code) const {
     RF_Frequency frequency;
-    const int base = context_.image.getSoftpot(ROW_RADIO_INFO, COL_FREQUENCY_BASE);
+    const int base = image().getSoftpot(ROW_RADIO_INFO, COL_FREQUENCY_BASE);
     return frequency.toMHz(static_cast<std::uint16_t>(base), static_cast<std::uint16_t>(code));
 }
 

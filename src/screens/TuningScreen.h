@@ -1,14 +1,13 @@
 // The tuning pattern every alignment screen follows, run from the screen's
 // row of data (screenDescription): the rows of controls, the working field
-// and its slider and spinner, "PTT Toggle" and "Program", the connection per
-// action and the one held through a slider drag, the serial-number check
-// with its mismatch prompt, and the restore on close. A screen class
-// overrides the hooks below only where its procedure departs from the
-// pattern; screens with layouts of their own reuse the connection handling,
-// the serial check and the messages through the protected helpers.
+// and its slider and spinner, "PTT Toggle" and "Program", keying, live and
+// program writes. The connection handling, the serial check with its
+// mismatch prompt, the opening sequence and the restore on close come from
+// TRadioScreen. A screen class overrides the hooks below only where its
+// procedure departs from the pattern.
 #pragma once
 
-#include "screens/ScreenContext.h"
+#include "screens/TRadioScreen.h"
 #include "screens/screenDescription.h"
 
 #include <QRect>
@@ -22,7 +21,6 @@
 #include <string>
 
 class EnhancedSBEP;
-class radioConnection;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +38,7 @@ struct tuningPoint {
     bool present = false;
 };
 
-class TuningScreen : public QWidget {
+class TuningScreen : public TRadioScreen {
     Q_OBJECT
 public:
     enum class sliderCode { LINE_UP, LINE_DOWN, PAGE_UP, PAGE_DOWN, THUMB_TRACK, OTHER };
@@ -49,7 +47,6 @@ public:
 
     TuningScreen(const ScreenContext& context, const screenDescription& description,
                  QWidget* parent = nullptr);
-    // Restores the radio (restoreRadio).
     ~TuningScreen() override;
 
     // Builds the controls, stores the screen number in openScreenId, runs the
@@ -58,8 +55,6 @@ public:
     bool open();
 
     const screenDescription& description() const { return description_; }
-    QString caption() const;
-    QString title() const;
     // Place and size of the screen inside the main window's work area.
     QRect windowRect() const;
 
@@ -71,14 +66,11 @@ public:
     void onValueEntered(int row);
     void togglePTT();
     void program();
-    void restoreRadio();
 
     int rowCount() const { return description_.rows(); }
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }
     bool isKeyed() const { return keyed_; }
-    bool holdsConnection() const { return connectionOpen_; }
-    bool isClosePending() const { return closePending_; }
     int selectedPoint() const { return point(selectedRow_).index; }
     int currentValue() const { return currentValue_; }
     const tuningPoint& point(int row) const { return points_[row]; }
@@ -112,27 +104,13 @@ protected:
     // More controls, built after the rows; and their part of the setup.
     virtual void buildExtras() {}
     virtual void setupExtras() {}
-    void closeEvent(QCloseEvent* event) override;
 
     // ---- Helpers for screen classes ---------------------------------------
-    const ScreenContext& context() const { return context_; }
-    radioStorage& image() const { return context_.image; }
-    MessagePresenter& presenter() const { return context_.presenter; }
-    void report(const UserMessage& message) const;
     // Only before open(): a range or note line decided from the radio.
     void setMaximum(int maximum) { maximum_ = maximum; }
     void setNoteText(const QString& text) { noteText_ = text; }
     QRect scaled(int x, int y, int w, int h) const;
     QFont screenFont() const { return font_; }
-
-    // The connection of the current action.
-    bool openConnection();
-    void closeConnection();
-    EnhancedSBEP& radio();
-    // Serial check on the open connection; a mismatch runs onSerialMismatch.
-    bool checkSerial();
-    bool serialMatches();
-    void onSerialMismatch();
 
     void prepareRadio();
     void preparePoint(EnhancedSBEP& radio, int row);
@@ -161,7 +139,6 @@ private:
     void buildRow(int row);
     void refreshPoints();
     void setInitialChannel(EnhancedSBEP& radio);
-    void showCommunicationError();
     std::string formatText(const char* format) const;
     bool programRows(EnhancedSBEP& radio);
     void onValueChosen(int row, bool fromSpinner);
@@ -172,10 +149,12 @@ private:
     void queueThumbTrack(int row);
     void runQueuedThumbTrack();
     void flushThumbTrack();
-    bool beginAction();
-    void endAction();
 
-    ScreenContext context_;
+    void connectionClosed() override;
+    void refreshAfterRead() override;
+    void actionEnded() override;
+    void aboutToClose() override;
+
     const screenDescription& description_;
     int minimum_;
     int maximum_;
@@ -198,15 +177,7 @@ private:
     std::array<bool, MAX_ROWS> pointPrepared_{};
     QString keyedStatusText_;
     bool setupDone_ = false;
-    bool opened_ = false;       // open() ran
-    bool radioReached_ = false; // the opening sequence got a connection
-    bool restored_ = false;     // restoreRadio ran
-
-    std::unique_ptr<radioConnection> connection_;
-    bool connectionOpen_ = false;
-    bool closePending_ = false;
 
     QTimer thumbTimer_;
     std::optional<int> queuedThumbRow_;
-    int busy_ = 0;
 };

@@ -3,20 +3,16 @@
 // "PTT Toggle", "Program" and closing.
 #include "screens/TuningScreen.h"
 
+#include "link/EnhancedSBEP.h"
 #include "link/LinkErrors.h"
-#include "link/ProgramDirectory.h"
 #include "model/RF_Frequency.h"
 #include "model/radioStorage.h"
 #include "operations/ApplicationState.h"
-#include "operations/radioCommands.h"
-#include "operations/radioConnection.h"
-#include "operations/radioOperations.h"
 #include "screens/ScreenTexts.h"
 #include "screens/TTuningSlider.h"
 #include "screens/TVeltraEditBox.h"
 #include "screens/TVeltraSpinner.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include <array>
@@ -30,71 +26,16 @@ constexpr int PROGRAM_CHARACTERS = 3; // what Program reads of a working field
 
 } // namespace
 
-// ---- Connection ---------------------------------------------------------------
-
-bool TuningScreen::openConnection() {
-    if (connectionOpen_ || closePending_)
-        return true;
-    try {
-        connection_ = context_.operations.connector().connect();
-    } catch (const Exception&) {
-        // Whatever stops the port from opening, the technician's remedy is the
-        // same: free the port.
-        connection_.reset();
-        closePending_ = false;
-        report(screenTexts::PORT_IN_USE);
-        return false;
-    }
-    connectionOpen_ = true;
-    return true;
+void TuningScreen::connectionClosed() {
+    // What a slider step checked and prepared holds for its connection only:
+    // the next connection may reach another radio, and any other action may
+    // have moved the channel meanwhile.
+    pointPrepared_.fill(false);
 }
 
-void TuningScreen::closeConnection() {
-    connection_.reset();
-    connectionOpen_ = false;
-    closePending_ = false;
-}
-
-EnhancedSBEP& TuningScreen::radio() {
-    return connection_->protocol();
-}
-
-void TuningScreen::showCommunicationError() {
-    report(screenTexts::COMMUNICATION_ERROR);
-}
-
-bool TuningScreen::serialMatches() {
-    return radioOperations::verifySerialNo(context_.image, radio());
-}
-
-bool TuningScreen::checkSerial() {
-    if (serialMatches())
-        return true;
-    onSerialMismatch();
-    return false;
-}
-
-void TuningScreen::onSerialMismatch() {
-    closeConnection();
-    const UserMessage prompt{std::string(description_.mismatchPrompt),
-                             std::string(screenTexts::MISMATCH_CAPTION), MessageIcon::Information};
-    if (context_.presenter.ask(prompt, MessageButtons::OkCancel) != MessageAnswer::Ok)
-        return;
-    if (context_.readRadio) {
-        context_.readRadio();
-    } else {
-        // Without a main window: the same command, without its progress window.
-        NoProgress progress;
-        radioCommandContext read{context_.image,
-                                 context_.state,
-                                 context_.operations,
-                                 context_.presenter,
-                                 progress,
-                                 programDirectory(),
-                                 {},
-                                 {}};
-        readRadioCommand(read);
-    }
+void TuningScreen::refreshAfterRead() {
+    // Before the first setup there is nothing to refresh: the setup that
+    // follows the opening reads the new data.
     if (setupDone_)
         setupFields();
 }
@@ -102,7 +43,7 @@ void TuningScreen::onSerialMismatch() {
 // ---- Points -------------------------------------------------------------------
 
 tuningPoint TuningScreen::choosePoint(int row) const {
-    const radioStorage& image = context_.image;
+    const radioStorage& image = TRadioScreen::image();
     RF_Frequency frequency;
     int index = row + 1;
     switch (description_.point) {
@@ -187,37 +128,18 @@ void TuningScreen::setInitialChannel(EnhancedSBEP& radio) {
 }
 
 void TuningScreen::prepareRadio() {
-    closePending_ = false;
-    connectionOpen_ = false;
     setupDone_ = false;
     refreshPoints();
-    if (!openConnection()) {
-        context_.state.openScreenId = 0;
-        return;
-    }
-    radioReached_ = true;
-    try {
-        if (serialMatches())
-            closeConnection();
-        else
-            onSerialMismatch();
-        if (!openConnection()) {
-            context_.state.openScreenId = 0;
-            return;
-        }
+    runOpeningSequence([this](EnhancedSBEP& radio) {
         refreshPoints(); // the mismatch prompt may have read another radio
         if (description_.channelBeforeTestMode) {
-            setInitialChannel(radio());
-            enterTestMode(radio());
+            setInitialChannel(radio);
+            enterTestMode(radio);
         } else {
-            enterTestMode(radio());
-            setInitialChannel(radio());
+            enterTestMode(radio);
+            setInitialChannel(radio);
         }
-    } catch (const Exception&) {
-        showCommunicationError();
-        context_.state.openScreenId = 0;
-    }
-    closeConnection();
+    });
 }
 
 void TuningScreen::setupFields() {
@@ -236,8 +158,7 @@ void TuningScreen::setupFields() {
             c.spinner->setPosition(value);
             c.slider->setValue(value);
             lastValue_[row] = value;
-            const int code =
-                description_.transmit() ? p.txCode : RF_Frequency::rxCode(context_.image, p.index);
+            const int code = description_.transmit() ? p.txCode : RF_Frequency::rxCode(image(), p.index);
             c.frequency->setText(QString::asprintf("%f", frequencyMHz(code)));
             if (!selected) {
                 selectedRow_ = row;
@@ -285,6 +206,8 @@ void TuningScreen::onSlider(int row, sliderCode code) {
                 return;
             if (!transmit || !keyed_)
                 preparePoint(radio(), row);
+            // The channel is now this row's: another row's drag must set its own again.
+            pointPrepared_.fill(false);
             pointPrepared_[row] = true;
         }
         if (!transmit || keyed_)
@@ -292,28 +215,24 @@ void TuningScreen::onSlider(int row, sliderCode code) {
     } catch (const Exception&) {
         showCommunicationError();
         closeConnection();
-        pointPrepared_[row] = false;
         return;
     }
     rows_[row].spinner->setPosition(value);
     rows_[row].working->setText(QString::number(value));
     if (code == sliderCode::THUMB_TRACK) {
         if (value == lastValue_[row])
-            closePending_ = true;
+            setClosePending();
         else
             lastValue_[row] = value;
         return;
     }
     lastValue_[row] = value;
     closeConnection();
-    pointPrepared_[row] = false;
 }
 
-void TuningScreen::onEndScroll(int row) {
-    if (!closePending_)
-        return;
-    closeConnection();
-    pointPrepared_[row] = false;
+void TuningScreen::onEndScroll(int) {
+    if (isClosePending())
+        closeConnection();
 }
 
 void TuningScreen::onSpinnerEnd(int row) {
@@ -439,7 +358,7 @@ void TuningScreen::program() {
         beforeCommitQuestion(radio());
         const UserMessage question{formatText(description_.commitQuestion),
                                    std::string(screenTexts::COMMIT_CAPTION), MessageIcon::Information};
-        if (context_.presenter.ask(question, MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        if (presenter().ask(question, MessageButtons::OkCancel) != MessageAnswer::Ok) {
             closeConnection();
             return;
         }
@@ -458,34 +377,4 @@ void TuningScreen::program() {
         showCommunicationError();
     }
     closeConnection();
-}
-
-// ---- Closing --------------------------------------------------------------------
-
-void TuningScreen::restoreRadio() {
-    restored_ = true;
-    context_.state.openScreenId = 0;
-    // A screen whose opening never reached the port has nothing to undo (and
-    // the port message was shown already).
-    if (!radioReached_ || !openConnection())
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        switch (description_.restore) {
-        case restoreRule::DEKEY_THEN_RESET:
-        case restoreRule::DEKEY_RESET_NOTED:
-            radio().dekey(); // a failed dekey skips the reset
-            radio().resetRadio();
-            break;
-        case restoreRule::RESET_ONLY:
-            radio().resetRadio();
-            break;
-        }
-    } catch (const Exception&) {
-        if (description_.restore == restoreRule::DEKEY_RESET_NOTED)
-            showCommunicationError();
-    }
-    keyed_ = false;
-    closeConnection();
-    QApplication::restoreOverrideCursor();
 }

@@ -483,3 +483,25 @@ TEST(serialMismatchAtOpening, OkReadsTheRadioAndTheScreenOpensOnIt) {
     EXPECT_EQ(std::string(h.image.getSerialNumber()), "752TKL0412");
     EXPECT_THAT(h.takeRequests(), ElementsAre("serial", "test 0 2 2", "test 129 2 2", "pair 7595 7595"));
 }
+
+// A drag that skipped the serial check and the channel on the strength of an
+// earlier step would write one point's value at another point's channel.
+TEST_F(tuningPattern, DragPreparesItsPointAgainAfterAnotherRowMovedTheChannel) {
+    auto screen = openClean<TFrontEndFilterWindow>();
+    const auto drag = [&](int row, int position) {
+        screen->slider(row)->setSliderDown(true);
+        screen->slider(row)->setSliderPosition(position);
+        h.processEvents();
+        screen->slider(row)->setSliderDown(false);
+        h.processEvents();
+    };
+    drag(0, 50); // no repeated position: the connection stays held
+    drag(1, 70); // the same connection, another point
+    drag(0, 51);
+    EXPECT_THAT(h.takeRequests(), ElementsAre("serial", "pair 5 5", "live 13 50", "serial", "pair 1200 1200",
+                                              "live 13 70", "serial", "pair 5 5", "live 13 51"));
+    screen->spinner(1)->click(+1); // closes the held connection
+    drag(0, 52);
+    EXPECT_THAT(h.takeRequests(),
+                ElementsAre("serial", "pair 1200 1200", "live 13 71", "serial", "pair 5 5", "live 13 52"));
+}
