@@ -259,8 +259,10 @@ void TBasebandUpdateWindow::updateRadio() {
     bool done = false;
     try {
         if (!serialMatches()) {
-            if (askReadNewRadio(utilityTexts::BBO_MISMATCH_PROMPT) && refreshAfterReadRadio())
-                setupFields();
+            // A window that cannot show the radio read now goes.
+            if (askReadNewRadio(utilityTexts::BBO_MISMATCH_PROMPT) && refreshAfterReadRadio() &&
+                !setupFields())
+                closeWindow();
             return;
         }
         busyCursor wait;

@@ -179,6 +179,23 @@ TEST(basebandRequestsTest, AnotherRadioOnTheCableGetsNothingWritten) {
     EXPECT_EQ(f.h.readRadioRuns, 0);
 }
 
+TEST(basebandRequestsTest, ReadingTheNewRadioShowsItsValues) {
+    bboFixture f(sim::radioProfile::builtIn("portable"));
+    auto w = f.open();
+    ASSERT_TRUE(w);
+    f.h.radio.withState([](sim::radioState& s) {
+        s.radio.serial = "752TKL9999";
+        s.radio.bbo[0] = 0x11;
+    });
+    f.h.takeOpcodes();
+    w->updateRadio(); // the prompt is answered OK
+    EXPECT_EQ(f.h.readRadioRuns, 1);
+    EXPECT_EQ(count(f.h.takeOpcodes(), OP_BBO), 0) << "nothing is written to the radio that was found";
+    EXPECT_EQ(f.h.state.openScreenId, 31);
+    EXPECT_EQ(defaultText(*w, 0), "204 Hz");
+    EXPECT_EQ(choiceText(*w, 1), "204 Hz");
+}
+
 TEST(basebandRequestsTest, RefusedWriteKeepsTheImage) {
     bboFixture f(sim::radioProfile::builtIn("portable"));
     auto w = f.open();
