@@ -6,6 +6,9 @@
 // A command whose entry is missing stays disabled in the menus.
 #include "screens/tuningScreens.h"
 #include "shell/screenRegistry.h"
+#include "utilities/TSerialProgramWindow.h"
+#include "utilities/TTempCompWindow.h"
+#include "utilities/basebandUpdateCommand.h"
 
 void registerScreens(screenRegistry& registry) {
     registry.add(CM_REF_OSC_WARP, tuningScreen<TRefOscWarpWindow>());
@@ -23,4 +26,8 @@ void registerScreens(screenRegistry& registry) {
     registry.add(CM_SELECT5, tuningScreen<TSelect5Window>());
     registry.add(CM_HST, tuningScreen<THSSWindow>());
     registry.add(CM_MPT1327, tuningScreen<TMPT1200Window>());
+    registry.add(CM_PROGRAM_SERIAL, makeSerialProgramWindow);
+    registry.addOpener(CM_BBO_UPDATE, openBasebandUpdate);
+    registry.add(CM_TEMP_COMP_READ, makeTempCompReadWindow);
+    registry.add(CM_TEMP_COMP_WRITE, makeTempCompWriteWindow);
 }
