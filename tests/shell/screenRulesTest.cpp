@@ -8,6 +8,7 @@
 #include "shell/veltraSetupWindow.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -224,4 +225,18 @@ TEST_F(screenRulesTest, RadioInformationShowsWhatTheImageHolds) {
     client()->runCommand(CM_RADIO_INFO);
     EXPECT_EQ(serial, "NULL      ");
     EXPECT_EQ(model, "NULL            ");
+}
+
+TEST_F(screenRulesTest, F1OnAHighlightedMenuItemOpensItsHelpInsteadOfTheCommand) {
+    QMenu* file = window()->menu(MENU_FILE);
+    file->popup(window()->mapToGlobal(QPoint(10, 20)));
+    QApplication::processEvents();
+    file->setActiveAction(window()->action(CM_READ_RADIO));
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QCoreApplication::sendEvent(file, &f1);
+    EXPECT_FALSE(file->isVisible());
+    ASSERT_NE(client()->helpViewer(), nullptr);
+    EXPECT_EQ(client()->helpViewer()->context(), CM_READ_RADIO);
+    EXPECT_FALSE(app->state().radioRead); // the command did not run
+    EXPECT_TRUE(ui.shown.empty());
 }
