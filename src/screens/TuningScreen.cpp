@@ -5,14 +5,12 @@
 #include "model/RF_Frequency.h"
 #include "model/radioStorage.h"
 #include "operations/ApplicationState.h"
-#include "operations/radioConnection.h"
 #include "screens/ScreenTexts.h"
 #include "screens/TTuningSlider.h"
 #include "screens/TVeltraEditBox.h"
 #include "screens/TVeltraSpinner.h"
 #include "screens/screenPictures.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>

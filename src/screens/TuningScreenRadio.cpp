@@ -7,6 +7,7 @@
 #include "link/LinkErrors.h"
 #include "model/RF_Frequency.h"
 #include "model/radioStorage.h"
+#include "model/softpotBase.h"
 #include "operations/ApplicationState.h"
 #include "screens/ScreenTexts.h"
 #include "screens/TTuningSlider.h"
@@ -19,9 +20,6 @@
 
 namespace {
 
-constexpr int CHANNEL_MODE = 2;
-constexpr int MODE_STORE = 1;
-constexpr int MODE_LIVE = 2;
 constexpr int PROGRAM_CHARACTERS = 3; // what Program reads of a working field
 
 } // namespace
@@ -109,12 +107,12 @@ void TuningScreen::preparePoint(EnhancedSBEP& radio, int row) {
 }
 
 void TuningScreen::liveWrite(EnhancedSBEP& radio, int value) {
-    radio.writeSoftpot(description_.softpotType, MODE_LIVE, static_cast<std::uint32_t>(value),
+    radio.writeSoftpot(description_.softpotType, WRITE_LIVE, static_cast<std::uint32_t>(value),
                        description_.valueSize);
 }
 
 bool TuningScreen::programPoint(EnhancedSBEP& radio, int, int value) {
-    radio.writeSoftpot(description_.softpotType, MODE_STORE, static_cast<std::uint32_t>(value),
+    radio.writeSoftpot(description_.softpotType, WRITE_STORE, static_cast<std::uint32_t>(value),
                        description_.valueSize);
     return true;
 }
