@@ -329,6 +329,11 @@ const Case CASES[] = {
      UPPER},
 };
 
+// A failing case names its screen rather than printing its bytes.
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class screenData : public ::testing::TestWithParam<Case> {};
 
 std::string lastText(const harness& h) {
