@@ -33,11 +33,11 @@ cliOptions::cliOptions(std::span<const std::string> args, std::span<const option
         }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const auto spec =
+        const auto known =
             std::find_if(specs.begin(), specs.end(), [&](const optionSpec& s) { return s.name == name; });
-        if (spec == specs.end())
+        if (known == specs.end())
             throw usageError("unknown option " + name);
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (equals != std::string::npos)
                 throw usageError("option " + name + " takes no value");
             options[name] = "";

@@ -26,13 +26,13 @@ std::uint8_t fieldValue(std::size_t n, const char* what) {
     return static_cast<std::uint8_t>(n);
 }
 
-void appendEntries(sbep::Bytes& out, const codeplugBlockSpec& spec, const codeplugBlockSpec::record& r) {
+void appendEntries(sbep::Bytes& out, const codeplugBlockSpec& layout, const codeplugBlockSpec::record& r) {
     for (const auto& e : r) {
-        if (static_cast<int>(e.size()) != spec.entrySize)
+        if (static_cast<int>(e.size()) != layout.entrySize)
             throw std::invalid_argument("codeplug block: an entry is not W bytes long");
         const std::size_t from = out.size();
         out.insert(out.end(), e.begin(), e.end());
-        if (spec.entryCheck)
+        if (layout.entryCheck)
             out.push_back(complementOf(out, from));
     }
 }
@@ -45,37 +45,37 @@ unsigned sumOf(const std::vector<std::uint8_t>& m, std::size_t from, std::size_t
 
 } // namespace
 
-sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& spec) {
-    fieldValue(static_cast<std::size_t>(spec.entrySize), "entry size");
+sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& layout) {
+    fieldValue(static_cast<std::size_t>(layout.entrySize), "entry size");
     std::uint8_t flags = 0;
-    if (spec.extended)
+    if (layout.extended)
         flags |= FLAG_EXTENDED;
-    if (spec.headerBit1)
+    if (layout.headerBit1)
         flags |= FLAG_HEADER_BIT_1;
-    if (spec.blockCheck)
+    if (layout.blockCheck)
         flags |= FLAG_BLOCK_CHECK;
-    if (spec.extended ? spec.recordCheck : spec.entryCheck)
+    if (layout.extended ? layout.recordCheck : layout.entryCheck)
         flags |= FLAG_INNER_CHECK;
 
     sbep::Bytes out;
-    if (!spec.extended) {
-        if (spec.records.size() != 1)
+    if (!layout.extended) {
+        if (layout.records.size() != 1)
             throw std::invalid_argument("codeplug block: a simple block holds exactly one record");
-        out = {flags, static_cast<std::uint8_t>(spec.entrySize),
-               fieldValue(spec.records[0].size(), "entry count")};
-        appendEntries(out, spec, spec.records[0]);
+        out = {flags, static_cast<std::uint8_t>(layout.entrySize),
+               fieldValue(layout.records[0].size(), "entry count")};
+        appendEntries(out, layout, layout.records[0]);
     } else {
-        const std::size_t firstCount = spec.records.empty() ? 0 : spec.records[0].size();
+        const std::size_t firstCount = layout.records.empty() ? 0 : layout.records[0].size();
         out = {flags,
-               fieldValue(static_cast<std::size_t>(spec.recordSize), "record size"),
-               fieldValue(spec.records.size(), "record count"),
-               static_cast<std::uint8_t>(spec.entryCheck ? 0x40 : 0),
-               static_cast<std::uint8_t>(spec.entrySize),
+               fieldValue(static_cast<std::size_t>(layout.recordSize), "record size"),
+               fieldValue(layout.records.size(), "record count"),
+               static_cast<std::uint8_t>(layout.entryCheck ? 0x40 : 0),
+               static_cast<std::uint8_t>(layout.entrySize),
                fieldValue(firstCount, "entry count")};
-        for (std::size_t r = 0; r < spec.records.size(); ++r) {
-            const auto& rec = spec.records[r];
+        for (std::size_t r = 0; r < layout.records.size(); ++r) {
+            const auto& rec = layout.records[r];
             std::size_t from = out.size();
-            if (spec.recordSize == 0) {
+            if (layout.recordSize == 0) {
                 if (r == 0)
                     from = out.size() - 1; // the count byte of record 0 is header byte 5
                 else
@@ -84,17 +84,17 @@ sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& spec) {
                 throw std::invalid_argument("codeplug block: fixed-size records differ in entry count");
             }
             const std::size_t dataStart = out.size();
-            appendEntries(out, spec, rec);
-            if (spec.recordSize != 0) {
-                if (out.size() - dataStart > static_cast<std::size_t>(spec.recordSize))
+            appendEntries(out, layout, rec);
+            if (layout.recordSize != 0) {
+                if (out.size() - dataStart > static_cast<std::size_t>(layout.recordSize))
                     throw std::invalid_argument("codeplug block: entries longer than the record size");
-                out.resize(dataStart + static_cast<std::size_t>(spec.recordSize), 0);
+                out.resize(dataStart + static_cast<std::size_t>(layout.recordSize), 0);
             }
-            if (spec.recordCheck)
+            if (layout.recordCheck)
                 out.push_back(complementOf(out, from));
         }
     }
-    if (spec.blockCheck)
+    if (layout.blockCheck)
         out.push_back(complementOf(out, 0));
     return out;
 }

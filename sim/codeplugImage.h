@@ -37,7 +37,7 @@ struct codeplugBlockSpec {
 
 // std::invalid_argument when the description does not fit the header fields
 // (more than 255 entries, an entry of another size, ...).
-sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& spec);
+sbep::Bytes buildCodeplugBlock(const codeplugBlockSpec& layout);
 
 // Empty when every check byte of the block at `bytes` holds; otherwise the
 // first broken one, in words. The header is read from the bytes themselves.
